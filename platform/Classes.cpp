@@ -39,7 +39,7 @@ std::map<std::string, const TClassInfo*>& Registry() {
 }
 }  // namespace
 
-void RegisterClass(const TClassInfo& Class) { Registry()[Class.Name] = &Class; }
+void RegisterComponentClass(const TClassInfo& Class) { Registry()[Class.Name] = &Class; }
 
 const TClassInfo* FindClass(const std::string& Name) {
   auto It = Registry().find(Name);

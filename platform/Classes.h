@@ -99,8 +99,9 @@ public:                                                                         
                                                                                      \
 private:
 
-// Exact class-name lookup for form data; RegisterClass is idempotent.
-void RegisterClass(const TClassInfo& Class);
+// Exact class-name lookup for form data; registering twice is harmless. (Not "RegisterClass":
+// windows.h takes that name as a macro.)
+void RegisterComponentClass(const TClassInfo& Class);
 const TClassInfo* FindClass(const std::string& Name);
 
 class TPersistent : public TObject {
