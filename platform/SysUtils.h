@@ -36,4 +36,22 @@ class EWriteError : public EStreamError { using EStreamError::EStreamError; };
 class EFOpenError : public EStreamError { using EStreamError::EStreamError; };
 class EFCreateError : public EStreamError { using EStreamError::EStreamError; };
 
+// Text and number routines.
+
+// Decimal text to a signed 32-bit integer: an optional sign, then digits, nothing else.
+// Anything else (spaces, hexadecimal forms, overflow, empty text) raises EConvertError.
+int32_t StrToInt(const std::string& S);
+std::string IntToStr(int64_t Value);
+// Unsigned upper-case hexadecimal, left-filled with zeros to at least Digits digits.
+std::string IntToHex(int64_t Value, int Digits);
+
+// Path parts: a drive ("C:") or folder ends at the last '\\' or ':'.
+std::string ExtractFileName(const std::string& FileName);
+std::string ExtractFilePath(const std::string& FileName);
+
+bool DirectoryExists(const std::string& Directory);
+// Creates Dir with every missing parent. Empty text raises EInOutError; a text shorter than
+// three characters (a drive, a root) is left alone. False when a folder could not be made.
+bool ForceDirectories(const std::string& Dir);
+
 }  // namespace Scindora
