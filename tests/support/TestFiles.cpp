@@ -42,7 +42,8 @@ void RemoveTree(const std::string& Path) {
       if (Found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(Child);
       } else {
-        SetFileAttributesA(Child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        // Wine unlinks at close and reports success even when that fails: clear first.
+        if (Found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) ClearReadOnly(Child);
         DeleteFileA(Child.c_str());
       }
     } while (FindNextFileA(Find, &Found));
@@ -114,9 +115,67 @@ std::vector<std::string> FolderNames(const std::string& Path) {
   return Names;
 }
 
-void SetReadOnly(const std::string& Path, bool ReadOnly) {
-  if (!SetFileAttributesA(Path.c_str(), ReadOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL))
-    throw Failure("SetFileAttributes", Path);
+std::string UnixPath(const std::string& Path) {
+  using TGetUnixName = char*(CDECL*)(LPCWSTR);
+  auto GetUnixName = reinterpret_cast<TGetUnixName>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+  if (!GetUnixName) return std::string();
+  std::wstring Wide(Path.size() + 1, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, Path.c_str(), -1, Wide.data(), int(Wide.size()));
+  char* Name = GetUnixName(Wide.c_str());
+  if (!Name) return std::string();
+  std::string Result = Name;
+  HeapFree(GetProcessHeap(), 0, Name);
+  return Result;
+}
+
+void StartUnix(const std::string& CommandLine) {
+  std::string Line = CommandLine;
+  const std::string Program = "Z:" + Line.substr(0, Line.find(' '));
+  STARTUPINFOA Startup = {};
+  Startup.cb = sizeof Startup;
+  PROCESS_INFORMATION Process = {};
+  if (!CreateProcessA(Program.c_str(), Line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &Startup, &Process))
+    throw Failure("CreateProcess", CommandLine);
+  CloseHandle(Process.hThread);
+  CloseHandle(Process.hProcess);
+}
+
+// Polls for up to five seconds.
+template <class TCondition>
+static bool WaitFor(TCondition Condition) {
+  for (int I = 0; I < 500; ++I) {
+    if (Condition()) return true;
+    Sleep(10);
+  }
+  return Condition();
+}
+
+static bool WriteRefused(const std::string& Path) {
+  HANDLE F = CreateFileA(Path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (F == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_ACCESS_DENIED;
+  CloseHandle(F);
+  return false;
+}
+
+bool MakeReadOnly(const std::string& Path) {
+  if (!SetFileAttributesA(Path.c_str(), FILE_ATTRIBUTE_READONLY)) throw Failure("SetFileAttributes", Path);
+  if (WriteRefused(Path)) return true;
+  const std::string Unix = UnixPath(Path);
+  if (Unix.empty() || Unix.find('"') != std::string::npos) return false;
+  StartUnix("/usr/bin/chattr +i \"" + Unix + "\"");
+  return WaitFor([&] { return WriteRefused(Path); });
+}
+
+void ClearReadOnly(const std::string& Path) {
+  const std::string Unix = UnixPath(Path);
+  SetFileAttributesA(Path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!WriteRefused(Path) || Unix.empty()) return;
+  StartUnix("/usr/bin/chattr -i \"" + Unix + "\"");
+  WaitFor([&] { return !WriteRefused(Path); });
+  SetFileAttributesA(Path.c_str(), FILE_ATTRIBUTE_NORMAL);  // refused while it was immutable
 }
 
 std::string PatternBytes(size_t Count, uint32_t Seed) {

@@ -33,7 +33,17 @@ bool FolderExists(const std::string& Path);
 int64_t FileSizeOf(const std::string& Path);
 // Names in a folder, sorted, without "." and "..".
 std::vector<std::string> FolderNames(const std::string& Path);
-void SetReadOnly(const std::string& Path, bool ReadOnly = true);
+// Gives the file the read-only attribute and makes it hold: Wine leaves read-only to Unix
+// permissions, which root ignores, so the file is also made immutable. True when writing
+// to it is now refused; ClearReadOnly undoes both (RemoveTree does it too).
+bool MakeReadOnly(const std::string& Path);
+void ClearReadOnly(const std::string& Path);
+
+// Starts a Linux program (Wine starts Unix executables too). Wine cannot wait for one:
+// the caller watches for its effect.
+void StartUnix(const std::string& CommandLine);
+// The Linux path of a Windows path.
+std::string UnixPath(const std::string& Path);
 
 // Deterministic bytes that differ from one offset to the next.
 std::string PatternBytes(size_t Count, uint32_t Seed = 1);
