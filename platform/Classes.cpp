@@ -20,9 +20,17 @@ const TPropInfo* TClassInfo::FindProp(const std::string& PropName) const {
   return nullptr;
 }
 
+// A class may publish a base's property again to give it another stream default: the
+// derived entry takes the base's place in the order.
 std::vector<const TPropInfo*> TClassInfo::AllProps() const {
   std::vector<const TPropInfo*> Result = Parent ? Parent->AllProps() : std::vector<const TPropInfo*>{};
-  for (const auto& P : Props) Result.push_back(P.get());
+  for (const auto& P : Props) {
+    auto Same = std::find_if(Result.begin(), Result.end(), [&](const TPropInfo* B) { return B->Name() == P->Name(); });
+    if (Same != Result.end())
+      *Same = P.get();
+    else
+      Result.push_back(P.get());
+  }
   return Result;
 }
 

@@ -202,9 +202,11 @@ public:
         Name, [Get](C& Self) -> TPersistent& { return std::invoke(Get, Self); }));
     return *this;
   }
-  template <class... Args>
-  Published& Event(const char* Name, TEvent<Args...> C::*Member) {
-    Info.Props.push_back(std::make_unique<TEventProp<C, Args...>>(Name, Member));
+  // Member may be declared by a base of C.
+  template <class D, class... Args>
+  Published& Event(const char* Name, TEvent<Args...> D::*Member) {
+    TEvent<Args...> C::*Own = Member;
+    Info.Props.push_back(std::make_unique<TEventProp<C, Args...>>(Name, Own));
     return *this;
   }
   template <class T, class G, class S>
