@@ -7,13 +7,14 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "Classes.h"
 #include "FormDataTree.h"
 
 namespace Scindora {
 
-// The handlers a form offers to its form data, by name. Each is kept as the exact
+// The handlers a form offers to its form data, by exact name. Each is kept as the exact
 // std::function type of the event it may be bound to, so a handler of another signature is
 // refused at load time.
 class TMethodTable {
@@ -25,7 +26,7 @@ public:
   // Publish("FormClose", this, &TMainForm::FormClose)
   template <class C, class... Args>
   void Publish(const std::string& Name, C* Self, void (C::*Method)(Args...)) {
-    Publish(Name, std::function<void(Args...)>([Self, Method](Args... A) { (Self->*Method)(A...); }));
+    Publish(Name, std::function<void(Args...)>([Self, Method](Args... A) { (Self->*Method)(std::forward<Args>(A)...); }));
   }
   // nullptr when nothing is published under Name.
   const std::any* Find(const std::string& Name) const;
