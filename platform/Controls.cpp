@@ -86,9 +86,11 @@ void TControl::SetParent(TWinControl* Value) {
 
 void TControl::ReadChild(TComponent* Child) {
   auto* Win = dynamic_cast<TWinControl*>(this);
-  auto* Control = dynamic_cast<TControl*>(Child);
-  if (!Win || !Control) return TComponent::ReadChild(Child);
-  Control->SetParent(Win);
+  if (!Win) return TComponent::ReadChild(Child);
+  if (auto* Control = dynamic_cast<TControl*>(Child))
+    Control->SetParent(Win);
+  else
+    Win->FNonVisual.push_back(Child);  // a menu, a dialog: kept in the form data's order
 }
 
 void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -520,7 +522,15 @@ void TWinControl::PaintControls(HDC DC, const RECT& Update) {
 void TWinControl::KeyPress(char& Key) { OnKeyPress(this, Key); }
 
 std::vector<TComponent*> TWinControl::ChildrenToWrite() const {
-  return {FControls.begin(), FControls.end()};
+  std::vector<TComponent*> Result(FControls.begin(), FControls.end());
+  Result.insert(Result.end(), FNonVisual.begin(), FNonVisual.end());
+  return Result;
+}
+
+void TWinControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TControl::Notification(AComponent, Operation);
+  if (Operation == opRemove)
+    FNonVisual.erase(std::remove(FNonVisual.begin(), FNonVisual.end(), AComponent), FNonVisual.end());
 }
 
 void TWinControl::InsertControl(TControl* Control) {

@@ -182,6 +182,7 @@ public:
   // Parent window for a control with no parent control (a form: its owner window).
   HWND ParentWindow() const { return FParentWindow; }
   void SetParentWindow(HWND Value) { FParentWindow = Value; }
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
   // Children, in creation order; TabOrder orders the windowed ones among themselves.
   int ControlCount() const { return static_cast<int>(FControls.size()); }
@@ -256,6 +257,7 @@ private:
   HBRUSH ColorBrush();
 
   std::vector<TControl*> FControls;
+  std::vector<TComponent*> FNonVisual;  // components form data nested here that are no controls
   std::vector<TWinControl*> FTabList;
   HWND FParentWindow = nullptr;
   bool FTabStop = false;

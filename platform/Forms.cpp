@@ -6,6 +6,7 @@
 
 #include "FormData.h"
 #include "Menus.h"
+#include "PlatformClasses.h"
 
 namespace Scindora {
 
@@ -102,6 +103,7 @@ TForm::~TForm() {
 }
 
 void TForm::InitializeForm(const TMethodTable& Methods) {
+  RegisterPlatformClasses();
   std::string ResName = ClassName();
   std::transform(ResName.begin(), ResName.end(), ResName.begin(), [](unsigned char C) { return std::toupper(C); });
   LoadFormFromResource(*this, ResName.c_str(), Methods);
@@ -239,7 +241,8 @@ void TForm::SetVisible(bool Value) {
   int Show = SW_SHOW;
   if (!FShownOnce && Application->MainForm() == this) {
     // Honour the show command the program was started with.
-    STARTUPINFOA Info{sizeof(Info)};
+    STARTUPINFOA Info{};
+    Info.cb = sizeof(Info);
     GetStartupInfoA(&Info);
     if (Info.dwFlags & STARTF_USESHOWWINDOW) {
       switch (Info.wShowWindow) {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(wine wine64 wine32:i386 g++-mingw-w64-i686 cmake make xvfb fp-utils googletest
-          x11-utils x11-apps xdotool imagemagick libchm-bin python3)
+          fonts-wine x11-utils x11-apps xdotool imagemagick libchm-bin python3)
 
 missing=()
 for p in "${packages[@]}"; do
