@@ -100,7 +100,8 @@ void TMainForm::ToolButton3Click(TObject*) {}
 void TMainForm::ToolButton4Click(TObject*) {}
 void TMainForm::ToolButton6Click(TObject*) {}
 void TMainForm::ToolButton8Click(TObject*) {}
-void TMainForm::ToolButton9Click(TObject*) {}
+// Quit: closing the window ends the program, with no confirmation.
+void TMainForm::ToolButton9Click(TObject*) { Close(); }
 void TMainForm::ComboBox1Change(TObject*) {}
 void TMainForm::Edit3KeyPress(TObject*, char&) {}
 void TMainForm::Aproposde1Click(TObject*) {}
