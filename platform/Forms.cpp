@@ -120,6 +120,39 @@ void TForm::Loaded() {
   }
 }
 
+// Before the window exists the frame comes from the styles the window will have.
+RECT TForm::FrameMargins() const {
+  TCreateParams Params;
+  const_cast<TForm*>(this)->CreateParams(Params);
+  RECT R{0, 0, 0, 0};
+  AdjustWindowRectEx(&R, Params.Style, FMenu != nullptr, Params.ExStyle);
+  return R;
+}
+
+int TForm::ClientWidth() const {
+  if (HandleAllocated()) return TWinControl::ClientWidth();
+  RECT M = FrameMargins();
+  return Width() - (M.right - M.left);
+}
+
+int TForm::ClientHeight() const {
+  if (HandleAllocated()) return TWinControl::ClientHeight();
+  RECT M = FrameMargins();
+  return Height() - (M.bottom - M.top);
+}
+
+void TForm::SetClientWidth(int Value) {
+  if (HandleAllocated()) return TWinControl::SetClientWidth(Value);
+  RECT M = FrameMargins();
+  SetWidth(Value + (M.right - M.left));
+}
+
+void TForm::SetClientHeight(int Value) {
+  if (HandleAllocated()) return TWinControl::SetClientHeight(Value);
+  RECT M = FrameMargins();
+  SetHeight(Value + (M.bottom - M.top));
+}
+
 void TForm::SetBorderIcons(TBorderIcons Value) {
   if (Value == FBorderIcons) return;
   FBorderIcons = Value;

@@ -65,6 +65,10 @@ public:
 
   void WndProc(TMessage& Message) override;
   void Loaded() override;
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  void SetClientWidth(int Value) override;
+  void SetClientHeight(int Value) override;
 
   // Puts the focus on the next (or previous) tab stop after Current, wrapping round.
   void SelectNext(TWinControl* Current, bool Forward);
@@ -86,6 +90,8 @@ public:
 
 private:
   void CenterOnScreen();
+  // The frame (and menu bar) around the client area for this form's styles.
+  RECT FrameMargins() const;
 
   TPosition FPosition = poDesigned;
   TBorderIcons FBorderIcons = (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize);
