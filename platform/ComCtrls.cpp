@@ -330,10 +330,16 @@ void TToolBar::LayoutButtons() {
 
 // Native buttons are made again from ours whenever the set of buttons changes.
 void TToolBar::UpdateButtons() {
-  if (!FHandle) return;
+  // The image list may be made here and tell us so; this pass shows it anyway.
+  if (!FHandle || FUpdating) return;
+  struct TGuard {
+    int& Count;
+    explicit TGuard(int& C) : Count(C) { ++Count; }
+    ~TGuard() { --Count; }
+  } Guard(FUpdating);
+  HIMAGELIST List = FImages ? FImages->Handle() : nullptr;
   SendMessageA(FHandle, WM_SETREDRAW, FALSE, 0);
   while (SendMessageA(FHandle, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageA(FHandle, TB_DELETEBUTTON, 0, 0);
-  HIMAGELIST List = FImages ? FImages->Handle() : nullptr;
   SendMessageA(FHandle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(List));
   int GlyphW = FImages ? FImages->Width() : 16, GlyphH = FImages ? FImages->Height() : 16;
   SendMessageA(FHandle, TB_SETBITMAPSIZE, 0, MAKELPARAM(GlyphW, GlyphH));

@@ -72,7 +72,8 @@ HIMAGELIST TImageList::Handle() {
     try {
       TBitmap Strip;
       Strip.LoadFromResourceName(FBitmapName);
-      AddMasked(Strip.Handle(), clFuchsia);
+      // Nobody has seen the list yet: no news to tell.
+      AddStrip(Strip.Handle(), clFuchsia);
     } catch (...) {
       FreeHandle();
       throw;
@@ -84,11 +85,16 @@ HIMAGELIST TImageList::Handle() {
 int TImageList::Count() { return ImageList_GetImageCount(Handle()); }
 
 int TImageList::AddMasked(HBITMAP Image, TColor MaskColor) {
-  HIMAGELIST List = Handle();
-  // The list keeps its own copy of the pixels; the caller keeps Image.
-  int First = FMasked ? ImageList_AddMasked(List, Image, ColorToRGB(MaskColor)) : ImageList_Add(List, Image, nullptr);
-  if (First < 0) throw EInvalidOperation("Impossible d'ajouter l'image à la liste");
+  Handle();
+  int First = AddStrip(Image, MaskColor);
   Change();
+  return First;
+}
+
+int TImageList::AddStrip(HBITMAP Image, TColor MaskColor) {
+  // The list keeps its own copy of the pixels; the caller keeps Image.
+  int First = FMasked ? ImageList_AddMasked(FHandle, Image, ColorToRGB(MaskColor)) : ImageList_Add(FHandle, Image, nullptr);
+  if (First < 0) throw EInvalidOperation("Impossible d'ajouter l'image à la liste");
   return First;
 }
 

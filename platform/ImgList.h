@@ -51,6 +51,7 @@ public:
 
 private:
   void Rebuild();
+  int AddStrip(HBITMAP Image, TColor MaskColor);
   void Change();
   void FreeHandle();
 
