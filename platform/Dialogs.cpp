@@ -223,6 +223,20 @@ TPidl FolderPidl(const std::string& Path) {
   return TPidl(Pidl);
 }
 
+// Wine's browser finds the folder to pre-select by comparing raw item IDs, which carry each
+// folder's access date; the first read of a folder changed since its last read moves that date
+// on (relatime), so a folder just (re)created would be missed. One read of every folder on the
+// path beforehand settles the dates.
+void SettleAccessDates(const std::string& Folder) {
+  for (size_t End = 2; End <= Folder.size(); ++End) {
+    if (End < Folder.size() && Folder[End] != '\\') continue;
+    const std::string Pattern = Folder.substr(0, End) + "\\*";
+    WIN32_FIND_DATAA Data;
+    HANDLE Find = FindFirstFileA(Pattern.c_str(), &Data);
+    if (Find != INVALID_HANDLE_VALUE) FindClose(Find);
+  }
+}
+
 // Pre-selects the folder once the browser's tree is filled.
 int CALLBACK BrowseCallback(HWND Wnd, UINT Msg, LPARAM, LPARAM Data) {
   if (Msg == BFFM_INITIALIZED) {
@@ -242,6 +256,7 @@ bool SelectDirectory(const std::string& Caption, const std::string& Root, std::s
   TComScope Com;
   const TPidl RootPidl = FolderPidl(Root);
   const std::string Preselect = Directory;
+  if (!Preselect.empty() && DirectoryExists(Preselect)) SettleAccessDates(Preselect);
   char DisplayName[MAX_PATH] = "";
 
   BROWSEINFOA Info{};

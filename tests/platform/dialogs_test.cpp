@@ -262,12 +262,27 @@ std::string SelectedTreeItem(HWND Tree) {
   return Text;
 }
 
-// Pre-selects the Windows folder: Wine's browser fails to find a folder whose parents changed
-// in the last few seconds, as the test's own temporary folders always have.
+// Dates a folder's last access and last write an hour back: a folder written to since it was
+// last read, as the destination folder is after a split.
+void WrittenSinceRead(const std::string& Folder) {
+  HANDLE Handle = CreateFileA(Folder.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  ASSERT_NE(Handle, INVALID_HANDLE_VALUE);
+  FILETIME Now;
+  GetSystemTimeAsFileTime(&Now);
+  ULARGE_INTEGER Time{{Now.dwLowDateTime, Now.dwHighDateTime}};
+  Time.QuadPart -= 3600ull * 10000000ull;
+  const FILETIME HourAgo{Time.LowPart, Time.HighPart};
+  EXPECT_TRUE(SetFileTime(Handle, nullptr, &HourAgo, &HourAgo));
+  CloseHandle(Handle);
+}
+
 TEST_F(RealDialogTest, FolderBrowserPreselectsTheFolderAndReturnsItOnOk) {
-  char Windows[MAX_PATH] = "";
-  ASSERT_NE(GetWindowsDirectoryA(Windows, MAX_PATH), 0u);
-  const std::string WindowsName = ExtractFileName(Windows);
+  TTempFolder Temp;
+  const std::string Fragments = Temp / "Fragments";
+  ASSERT_TRUE(ForceDirectories(Fragments));
+  WrittenSinceRead(Temp.Path());
+  WrittenSinceRead(Fragments);
   // A second window of the program: modal means it cannot be used meanwhile.
   TForm Other(nullptr);
   Other.SetBounds(520, 100, 200, 150);
@@ -282,18 +297,18 @@ TEST_F(RealDialogTest, FolderBrowserPreselectsTheFolderAndReturnsItOnOk) {
     Seen.OtherFormEnabled = IsWindowEnabled(Other.Handle());
     Click(GetDlgItem(Box, IDOK));
   });
-  std::string Folder = Windows;
+  std::string Folder = Fragments;
   const bool Confirmed = SelectDirectory(FolderCaption, "", Folder);
   Driver.Finish();
 
   ASSERT_TRUE(Driver.Found());
   EXPECT_TRUE(Driver.DismissedByAct());
   EXPECT_EQ(Seen.Caption, FolderCaption);
-  EXPECT_PRED2(SamePath, Seen.Selected, WindowsName);
+  EXPECT_EQ(Seen.Selected, "Fragments");
   EXPECT_FALSE(Seen.OtherFormEnabled);
   EXPECT_TRUE(IsWindowEnabled(Other.Handle()));
   EXPECT_TRUE(Confirmed);
-  EXPECT_PRED2(SamePath, Folder, Windows);
+  EXPECT_PRED2(SamePath, Folder, Fragments);
 }
 
 // --- Form data -----------------------------------------------------------------------------
