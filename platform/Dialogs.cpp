@@ -224,9 +224,9 @@ TPidl FolderPidl(const std::string& Path) {
 }
 
 // Wine's browser finds the folder to pre-select by comparing raw item IDs, which carry each
-// folder's access date; the first read of a folder changed since its last read moves that date
-// on (relatime), so a folder just (re)created would be missed. One read of every folder on the
-// path beforehand settles the dates.
+// folder's access date; the first read of a folder written to since its last read moves that
+// date on (relatime), so a destination after a split, or a folder just made, would be missed.
+// One read of every folder on the path beforehand settles the dates.
 void SettleAccessDates(const std::string& Folder) {
   for (size_t End = 2; End <= Folder.size(); ++End) {
     if (End < Folder.size() && Folder[End] != '\\') continue;

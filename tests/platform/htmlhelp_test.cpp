@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -76,6 +78,34 @@ TEST_F(HtmlHelpTest, DisplayingAMissingHelpFileDoesNotCrash) {
   if (Viewer) SendMessageA(Viewer, WM_CLOSE, 0, 0);
   HtmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
   EXPECT_EQ(VisibleThreadWindows(), Before);
+}
+
+// The help file that the build puts beside the program; empty when there is none yet.
+std::string BuiltHelpFile() {
+  const char* BuildDir = std::getenv("SCINDORA_BUILD_DIR");
+  if (!BuildDir) return std::string();
+  std::string Path = std::string(BuildDir) + "/app/Scindora.chm";
+  // CTest hands over a Linux path; Wine shows the Linux root as drive Z:.
+  if (Path[0] == '/') Path = "Z:" + Path;
+  std::replace(Path.begin(), Path.end(), '/', '\\');
+  return GetFileAttributesA(Path.c_str()) == INVALID_FILE_ATTRIBUTES ? std::string() : Path;
+}
+
+// The viewer runs the control's code: unloading must take its windows down first.
+TEST_F(HtmlHelpTest, UnloadingClosesTheViewerFirst) {
+  const std::string HelpFile = BuiltHelpFile();
+  if (HelpFile.empty()) GTEST_SKIP() << "no Scindora.chm in the build";
+  LoadHtmlHelp();
+  ASSERT_TRUE(HtmlHelpAvailable());
+  HWND Viewer = HtmlHelp(GetDesktopWindow(), HelpFile.c_str(), HH_DISPLAY_TOPIC, 0);
+  ASSERT_NE(Viewer, nullptr);
+  EXPECT_TRUE(IsWindowVisible(Viewer));
+  EXPECT_EQ(GetWindow(Viewer, GW_OWNER), nullptr);  // the main window does not own it
+
+  UnloadHtmlHelp();
+  EXPECT_FALSE(IsWindow(Viewer));
+  MSG Msg;
+  while (PeekMessageA(&Msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&Msg);
 }
 
 // The registry value as the control's file: the string kinds the key may hold.
