@@ -12,7 +12,6 @@
 #include "Dialogs.h"
 #include "FormData.h"
 #include "FormDataParser.h"
-#include "FormDataWriter.h"
 #include "Forms.h"
 #include "TestFiles.h"
 #include "TypInfo.h"
@@ -208,7 +207,6 @@ HWND FileNameEdit(HWND Dialog) {
 
 TEST_F(RealDialogTest, OpenDialogAcceptsATypedNameOfAFileThatDoesNotExist) {
   TTempFolder Folder;
-  WriteFileBytes(Folder / "existant.bin", "abc");
   TOpenDialog Dialog(nullptr);
   Dialog.SetTitle("Séléctionner le fichier");
   Dialog.SetFilter("Tous fichiers (*.*)|*.*");
