@@ -80,16 +80,32 @@ void TMainForm::BindComponents() {
 
 void TMainForm::WndProc(TMessage& Message) {
   TForm::WndProc(Message);
-  if (Message.Msg == WM_GETMINMAXINFO) WMGetMinMaxInfo(Message);
+  switch (Message.Msg) {
+    case WM_GETMINMAXINFO:
+      WMGetMinMaxInfo(Message);
+      break;
+    case WM_SIZE:
+      if (Message.WParam == SIZE_RESTORED) {
+        RECT R;
+        GetWindowRect(FHandle, &R);
+        FNormalSize = {R.right - R.left, R.bottom - R.top};
+      }
+      break;
+    default:
+      break;
+  }
 }
 
 void TMainForm::WMGetMinMaxInfo(TMessage& Message) {
   auto& Info = *reinterpret_cast<MINMAXINFO*>(Message.LParam);
-  RECT R;
-  if (!HandleAllocated() || !GetWindowRect(FHandle, &R)) return;
-  if (IsIconic(FHandle)) return;
-  Info.ptMinTrackSize.x = Info.ptMaxTrackSize.x = R.right - R.left;
-  Info.ptMinTrackSize.y = Info.ptMaxTrackSize.y = R.bottom - R.top;
+  SIZE Size = FNormalSize;
+  if (Size.cx == 0) {
+    RECT R;
+    if (!HandleAllocated() || IsIconic(FHandle) || !GetWindowRect(FHandle, &R)) return;
+    Size = {R.right - R.left, R.bottom - R.top};
+  }
+  Info.ptMinTrackSize.x = Info.ptMaxTrackSize.x = Size.cx;
+  Info.ptMinTrackSize.y = Info.ptMaxTrackSize.y = Size.cy;
 }
 
 // Closing the window ends the program; the action stays as it came.

@@ -79,6 +79,10 @@ private:
   // Keeps the window at its current outer size: dragging a border or the grip changes nothing.
   void WMGetMinMaxInfo(TMessage& Message);
   void BindComponents();
+
+  // The outer size the window last had while neither minimized nor maximized (0: not yet
+  // known). While it is being restored the window rectangle is still the minimized one.
+  SIZE FNormalSize{0, 0};
 };
 
 // The one main window of the program; set before its form data loads.
