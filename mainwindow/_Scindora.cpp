@@ -85,11 +85,8 @@ void TMainForm::WndProc(TMessage& Message) {
       WMGetMinMaxInfo(Message);
       break;
     case WM_SIZE:
-      if (Message.WParam == SIZE_RESTORED) {
-        RECT R;
-        GetWindowRect(FHandle, &R);
+      if (RECT R; Message.WParam == SIZE_RESTORED && GetWindowRect(FHandle, &R))
         FNormalSize = {R.right - R.left, R.bottom - R.top};
-      }
       break;
     default:
       break;
