@@ -139,10 +139,12 @@ TForm Form1 {
 }
 )";
 
-// The form's non-visual image list, which the bar refers to by name.
+// The form's non-visual image list, which the bar refers to by name. It holds the program's
+// glyphs and is made only when the bar first asks for it.
 TImageList* AddImageList(TForm& Form) {
   auto* List = new TImageList(&Form);
   List->SetName("ImageList1");
+  List->SetBitmap("GLYPHS");
   return List;
 }
 
@@ -222,6 +224,7 @@ TEST_F(Bars, ToolBarMakesOneNativeButtonPerToolButtonInOrder) {
   ASSERT_EQ(Tb(TB_BUTTONCOUNT), 9);
   ASSERT_EQ(ToolBar->ButtonCount(), 9);
   EXPECT_EQ(reinterpret_cast<HIMAGELIST>(Tb(TB_GETIMAGELIST)), Images->Handle());
+  EXPECT_EQ(Images->Count(), 6);
   for (int I = 0; I < 9; ++I) {
     const TButtonCase& Case = ButtonCases[I];
     SCOPED_TRACE(Case.Name);

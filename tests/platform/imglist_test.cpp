@@ -137,6 +137,24 @@ TEST(ImageList, IndexOutsideTheListDrawsNothing) {
   for (int P : {1, 7, 15}) EXPECT_EQ(S.At(P, P), Paper);
 }
 
+TEST(ImageList, ProgramGlyphsAreSixMaskedGlyphs) {
+  TImageList List(nullptr);
+  List.SetBitmap("GLYPHS");
+  ASSERT_EQ(List.Count(), 6);
+  for (int I = 0; I < 6; ++I) {
+    SCOPED_TRACE(I);
+    TSurface S;
+    List.Draw(S.DC(), 0, 0, I);
+    int Shown = 0;
+    for (int Y = 0; Y < 16; ++Y)
+      for (int X = 0; X < 16; ++X) Shown += S.At(X, Y) != Paper;
+    // Each glyph has a drawing and a transparent surround.
+    EXPECT_GT(Shown, 0);
+    EXPECT_LT(Shown, 256);
+    EXPECT_EQ(S.At(20, 20), Paper);
+  }
+}
+
 TEST(ImageList, MissingBitmapResourceRaisesAndLeavesNoHalfMadeList) {
   TImageList List(nullptr);
   List.SetBitmap("NOSUCHSTRIP");
