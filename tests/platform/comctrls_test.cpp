@@ -348,6 +348,7 @@ TEST_F(Bars, ButtonsAddedOrRemovedLaterAreLaidOutAgain) {
   auto* Extra = new TToolButton(Form.get());
   Extra->SetName("ToolButton10");
   Extra->SetParent(ToolBar);
+  EXPECT_EQ(Extra->Caption(), "ToolButton10");
   ASSERT_EQ(Tb(TB_BUTTONCOUNT), 10);
   RECT R{};
   Tb(TB_GETITEMRECT, 9, reinterpret_cast<LPARAM>(&R));
@@ -366,6 +367,27 @@ TEST_F(Bars, ButtonsAddedOrRemovedLaterAreLaidOutAgain) {
                reinterpret_cast<LPARAM>(ToolBar->Handle()));
   ASSERT_EQ(Clicked.size(), 1u);
   EXPECT_EQ(Clicked[0], "ToolButton9");
+}
+
+TEST_F(Bars, HiddenButtonTakesNoRoom) {
+  ToolBar->ButtonAt(0)->Hide();
+  RECT R{};
+  Tb(TB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&R));
+  EXPECT_EQ(R.left, 8);
+  EXPECT_EQ(ToolBar->ButtonAt(2)->Left(), 8);
+  ToolBar->ButtonAt(0)->Show();
+  Tb(TB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&R));
+  EXPECT_EQ(R.left, 31);
+}
+
+TEST_F(Bars, CaptionsShowWhenAskedFor) {
+  ToolBar->SetShowCaptions(true);
+  char Text[64] = "";
+  Tb(TB_GETBUTTONTEXTA, CommandAt(2), reinterpret_cast<LPARAM>(Text));
+  EXPECT_STREQ(Text, "ToolButton3");
+  ToolBar->ButtonAt(2)->SetCaption("Ouvrir");
+  Tb(TB_GETBUTTONTEXTA, CommandAt(2), reinterpret_cast<LPARAM>(Text));
+  EXPECT_STREQ(Text, "Ouvrir");
 }
 
 TEST_F(Bars, ImageListGoingAwayLeavesTheBarWithoutImages) {
