@@ -337,20 +337,20 @@ void TToolBar::UpdateButtons() {
     explicit TGuard(int& C) : Count(C) { ++Count; }
     ~TGuard() { --Count; }
   } Guard(FUpdating);
-  HIMAGELIST List = FImages ? FImages->Handle() : nullptr;
+  HIMAGELIST Glyphs = FImages ? FImages->Handle() : nullptr;
   SendMessageA(FHandle, WM_SETREDRAW, FALSE, 0);
   while (SendMessageA(FHandle, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageA(FHandle, TB_DELETEBUTTON, 0, 0);
-  SendMessageA(FHandle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(List));
+  SendMessageA(FHandle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(Glyphs));
   int GlyphW = FImages ? FImages->Width() : 16, GlyphH = FImages ? FImages->Height() : 16;
   SendMessageA(FHandle, TB_SETBITMAPSIZE, 0, MAKELPARAM(GlyphW, GlyphH));
   SendMessageA(FHandle, TB_SETBUTTONSIZE, 0, MAKELPARAM(FButtonWidth, FButtonHeight));
 
-  auto List2 = Buttons();
+  auto Ours = Buttons();
   std::vector<std::string> Captions;
-  Captions.reserve(List2.size());
+  Captions.reserve(Ours.size());  // the native buttons point into it until they are added
   std::vector<TBBUTTON> Native;
-  for (size_t I = 0; I < List2.size(); ++I) {
-    TToolButton* B = List2[I];
+  for (size_t I = 0; I < Ours.size(); ++I) {
+    TToolButton* B = Ours[I];
     TBBUTTON N{};
     N.idCommand = static_cast<int>(I + 1);
     N.fsState = static_cast<BYTE>((B->Enabled() ? TBSTATE_ENABLED : 0) | (B->Visible() ? 0 : TBSTATE_HIDDEN));
