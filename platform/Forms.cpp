@@ -67,8 +67,11 @@ const TClassInfo& TForm::StaticClass() {
              (1u << biSystemMenu) | (1u << biMinimize) | (1u << biMaximize))
         .Enum<TFormBorderStyle>("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle, BorderStyleNames, bsSizeable)
         .String("Caption", &TForm::Caption, &TForm::SetCaption, std::nullopt)
+        // The outer size (Width, Height) is what is stored; a client size is accepted on reading.
         .Int("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight, std::nullopt)
+        .NotStored()
         .Int("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth, std::nullopt)
+        .NotStored()
         .IntIdent("Color", &TForm::Color, &TForm::SetColor, ColorIdents(), clBtnFace)
         .Object("Font", [](TForm& Self) -> TPersistent& { return Self.Font(); })
         .String("Icon", &TForm::Icon, &TForm::SetIcon, std::string())
@@ -344,6 +347,13 @@ TModalResult TForm::ShowModal() {
   Hide();
   if (Previous && IsWindow(Previous)) SetActiveWindow(Previous);
   return FModalResult;
+}
+
+void TForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TWinControl::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FMenu) SetMenu(nullptr);
+  if (AComponent == FActiveControl) FActiveControl = nullptr;
 }
 
 void TForm::WndProc(TMessage& M) {

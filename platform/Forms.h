@@ -65,6 +65,7 @@ public:
 
   void WndProc(TMessage& Message) override;
   void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   int ClientWidth() const override;
   int ClientHeight() const override;
   void SetClientWidth(int Value) override;

@@ -217,7 +217,26 @@ public:
     return *this;
   }
 
+  // The property just published is read from form data but never written back (another
+  // property already stores the same state).
+  Published& NotStored() {
+    Info.Props.back() = std::make_unique<TNotStoredProp>(std::move(Info.Props.back()));
+    return *this;
+  }
+
 private:
+  class TNotStoredProp : public TPropInfo {
+  public:
+    explicit TNotStoredProp(std::unique_ptr<TPropInfo> Inner) : TPropInfo(Inner->Name()), FInner(std::move(Inner)) {}
+    void Read(TObject& Instance, const TFormValue& Value, TFormReader& Reader) const override {
+      FInner->Read(Instance, Value, Reader);
+    }
+    std::optional<TFormValue> Write(const TObject&) const override { return std::nullopt; }
+
+  private:
+    std::unique_ptr<TPropInfo> FInner;
+  };
+
   template <class V, class G, class S, class Codec>
   Published& Add(const char* Name, G Get, S Set, std::optional<V> Default, Codec ACodec) {
     Info.Props.push_back(std::make_unique<TTypedProp<C, V, Codec>>(
