@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ProgressRange.h"
-#include "SplitDoubles.h"
+#include "RecordingProgress.h"
 #include "SysUtils.h"
 
 using namespace Scindora;

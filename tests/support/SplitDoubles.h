@@ -2,26 +2,10 @@
 // and a message pump that asks to end after a chosen number of turns.
 #pragma once
 
-#include <vector>
-
-#include "ProgressRange.h"
+#include "RecordingProgress.h"
 #include "SplitJob.h"
 
 namespace Scindora::Support {
-
-// Records the four values after every change the job makes.
-struct TProgressState {
-  int Min, Max, Position, Step;
-  bool operator==(const TProgressState&) const = default;
-};
-
-class TRecordingProgress : public TProgressRange {
-public:
-  std::vector<TProgressState> Changes;
-
-protected:
-  void Changed() override { Changes.push_back({Min(), Max(), Position(), Step()}); }
-};
 
 // Asks to end once ProcessMessages has run EndAfter times (never for a negative value).
 class TScriptedPump : public TMessagePump {
