@@ -193,6 +193,7 @@ TEST_F(MainFormTest, FormDataWrittenBackReadsInAgainUnchanged) {
   Tree.ClassName = "TForm";  // the same published properties, without the main window's own loading
   TForm Copy(nullptr);
   LoadForm(Copy, Tree, Methods);
+  Copy.HandleNeeded();  // as the original: laid out in a real window, menu bar included
   TFormObject Again = ComponentToTree(Copy);
   Again.ClassName = "TMainForm";
   EXPECT_EQ(ChangedLines(Text, WriteFormData(Again)), "");
