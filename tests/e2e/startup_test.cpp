@@ -1,6 +1,6 @@
 // The built program, started as a user starts it and worked from this separate process:
-// its main window comes up, its menus open by their hot keys, and closing the window ends
-// the program at once with exit code 0.
+// its main window comes up, and closing the window or the quit command (from the menu by
+// its hot keys, or from the tool bar) ends the program at once with exit code 0.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -60,33 +60,6 @@ HWND WaitForWindow(DWORD Pid, const char* ClassName, const char* Title, DWORD Ti
     if (Search.Found || Waited >= TimeoutMs) return Search.Found;
     Sleep(50);
   }
-}
-
-bool WaitGone(DWORD Pid, const char* ClassName, DWORD TimeoutMs = 5000) {
-  for (DWORD Waited = 0; Waited < TimeoutMs; Waited += 50) {
-    TWindowSearch Search{Pid, ClassName, nullptr};
-    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&Search));
-    if (!Search.Found) return true;
-    Sleep(50);
-  }
-  return false;
-}
-
-bool InMenuMode(HWND Wnd) {
-  GUITHREADINFO Info{};
-  Info.cbSize = sizeof Info;
-  return GetGUIThreadInfo(GetWindowThreadProcessId(Wnd, nullptr), &Info) && (Info.flags & GUI_INMENUMODE);
-}
-
-// Presses Escape until the window's thread has left its menu loop (an Escape that arrives
-// while the loop is still settling may be taken for the level just closed).
-bool EscapeMenuMode(HWND Wnd, DWORD TimeoutMs = 5000) {
-  for (DWORD Waited = 0; Waited < TimeoutMs; Waited += 250) {
-    if (!InMenuMode(Wnd)) return true;
-    PostMessageA(Wnd, WM_KEYDOWN, VK_ESCAPE, 0);
-    Sleep(250);
-  }
-  return !InMenuMode(Wnd);
 }
 
 // The program, started with no arguments; ended by force if a test leaves it running.
@@ -168,19 +141,24 @@ TEST_F(Program, CloseFromTheWindowMenuEndsItWithCodeZero) {
   EXPECT_EQ(App.WaitForExit(5000), 0u);
 }
 
-// A keyboard user's Alt+F opens the file menu; Escape backs out of it and the program goes on.
-// (A menu's entries cannot be read from another process under Wine: the popup is all we see.)
-TEST_F(Program, FileMenuOpensByItsHotKeyAndEscapeLeavesIt) {
+// The quit command, as a keyboard user picks it from the menu: Alt+F, then Q.
+TEST_F(Program, QuitFromTheFileMenuByItsHotKeysEndsItWithCodeZero) {
   PostMessageA(Main, WM_SYSCOMMAND, SC_KEYMENU, 'f');
   HWND Popup = WaitForWindow(App.Pid(), "#32768", nullptr, 5000);
   ASSERT_NE(Popup, nullptr) << "Alt+F opened no menu";
-  // The first Escape closes the popup, the next leaves the menu bar.
-  PostMessageA(Popup, WM_KEYDOWN, VK_ESCAPE, 0);
-  EXPECT_TRUE(WaitGone(App.Pid(), "#32768"));
-  EXPECT_TRUE(EscapeMenuMode(Main));
-  // No error box came up on the way.
-  EXPECT_EQ(WaitForWindow(App.Pid(), "#32770", nullptr, 0), nullptr);
-  PostMessageA(Main, WM_CLOSE, 0, 0);
+  PostMessageA(Popup, WM_CHAR, 'q', 0);
+  EXPECT_EQ(App.WaitForExit(5000), 0u);
+}
+
+// The quit command from its tool button, clicked where the bar shows it (the ninth button,
+// 139 to 162 across the bar).
+TEST_F(Program, QuitFromTheToolBarEndsItWithCodeZero) {
+  HWND Bar = FindWindowExA(FindWindowExA(Main, nullptr, "TControlBar", nullptr), nullptr, "ToolbarWindow32", nullptr);
+  ASSERT_NE(Bar, nullptr);
+  LPARAM At = MAKELPARAM(150, 11);
+  PostMessageA(Bar, WM_MOUSEMOVE, 0, At);
+  PostMessageA(Bar, WM_LBUTTONDOWN, MK_LBUTTON, At);
+  PostMessageA(Bar, WM_LBUTTONUP, 0, At);
   EXPECT_EQ(App.WaitForExit(5000), 0u);
 }
 
