@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(wine wine64 wine32:i386 g++-mingw-w64-i686 cmake make xvfb fp-utils googletest
-          fonts-wine x11-utils x11-apps xdotool imagemagick libchm-bin python3)
+          fonts-wine fonts-liberation x11-utils x11-apps xdotool imagemagick libchm-bin python3)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -18,4 +18,4 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+apt-get install -y -qq "${missing[@]}" >/dev/null
