@@ -2,7 +2,7 @@
 # Expects BUILD_DIR to be set.
 export WINEPREFIX="$BUILD_DIR/wineprefix"
 export WINEDEBUG=-all
-# One locale everywhere, so the ANSI (1252) and OEM (437) code pages are the same on every machine.
+# One locale everywhere, so Wine picks the same ANSI and OEM code pages on every machine.
 export LANG=C.UTF-8
 unset LC_ALL LC_CTYPE LANGUAGE
 export WINEDLLOVERRIDES="mscoree,mshtml="
