@@ -13,8 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "TestWindows.h"
+
 namespace Scindora {
 namespace {
+
+using namespace Scindora::Support;
 
 // Layout of an RT_GROUP_ICON resource: a header, then one entry per image.
 #pragma pack(push, 2)
@@ -34,16 +38,6 @@ struct TIconGroupEntry {
   WORD Id;  // of the RT_ICON resource
 };
 #pragma pack(pop)
-
-std::string ProgramPath() {
-  const char* BuildDir = std::getenv("SCINDORA_BUILD_DIR");
-  if (!BuildDir) return std::string();
-  std::string Path = std::string(BuildDir) + "/app/Scindora.exe";
-  // CTest hands over a Linux path; Wine shows the Linux root as drive Z:.
-  if (Path[0] == '/') Path = "Z:" + Path;
-  std::replace(Path.begin(), Path.end(), '/', '\\');
-  return Path;
-}
 
 std::string OwnPath() {
   char Path[MAX_PATH];

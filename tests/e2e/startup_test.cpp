@@ -9,30 +9,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "TestWindows.h"
+
 namespace {
 
-std::string ProgramPath() {
-  const char* BuildDir = std::getenv("SCINDORA_BUILD_DIR");
-  if (!BuildDir) return std::string();
-  std::string Path = std::string(BuildDir) + "/app/Scindora.exe";
-  // CTest hands over a Linux path; Wine shows the Linux root as drive Z:.
-  if (Path[0] == '/') Path = "Z:" + Path;
-  std::replace(Path.begin(), Path.end(), '/', '\\');
-  return Path;
-}
-
-std::string ClassOf(HWND Wnd) {
-  char Buffer[64] = "";
-  GetClassNameA(Wnd, Buffer, sizeof Buffer);
-  return Buffer;
-}
-
-std::string TextOf(HWND Wnd) {
-  char Buffer[256] = "";
-  DWORD_PTR Ignored;
-  SendMessageTimeoutA(Wnd, WM_GETTEXT, sizeof Buffer, reinterpret_cast<LPARAM>(Buffer), SMTO_ABORTIFHUNG, 2000, &Ignored);
-  return Buffer;
-}
+using namespace Scindora::Support;
 
 struct TWindowSearch {
   DWORD Pid;
@@ -45,7 +26,7 @@ BOOL CALLBACK MatchWindow(HWND Wnd, LPARAM L) {
   auto* S = reinterpret_cast<TWindowSearch*>(L);
   DWORD Pid = 0;
   GetWindowThreadProcessId(Wnd, &Pid);
-  if (Pid == S->Pid && IsWindowVisible(Wnd) && ClassOf(Wnd) == S->ClassName && (!S->Title || TextOf(Wnd) == S->Title)) {
+  if (Pid == S->Pid && IsWindowVisible(Wnd) && WindowClass(Wnd) == S->ClassName && (!S->Title || WindowText(Wnd) == S->Title)) {
     S->Found = Wnd;
     return FALSE;
   }

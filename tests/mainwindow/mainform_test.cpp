@@ -20,8 +20,10 @@
 #include "FormDataParser.h"
 #include "FormDataWriter.h"
 #include "_Scindora.h"
+#include "TestWindows.h"
 
 using namespace Scindora;
+using namespace Scindora::Support;
 
 namespace {
 
@@ -32,18 +34,6 @@ void Pump(int Turns = 5) {
     Sleep(10);
   }
   Application->ProcessMessages();
-}
-
-std::string WindowText(HWND Wnd) {
-  char Buffer[512] = "";
-  GetWindowTextA(Wnd, Buffer, sizeof Buffer);
-  return Buffer;
-}
-
-std::string ClassOf(HWND Wnd) {
-  char Buffer[256] = "";
-  GetClassNameA(Wnd, Buffer, sizeof Buffer);
-  return Buffer;
 }
 
 // A window's rectangle in its parent's client coordinates.
@@ -204,7 +194,7 @@ TEST_F(MainFormTest, FormDataWrittenBackReadsInAgainUnchanged) {
 TEST_F(MainFormTest, WindowFrameCaptionAndOuterSize) {
   HWND Form = MainForm->Handle();
   EXPECT_TRUE(IsWindowVisible(Form));
-  EXPECT_EQ(ClassOf(Form), "TMainForm");
+  EXPECT_EQ(WindowClass(Form), "TMainForm");
   EXPECT_EQ(WindowText(Form), "Scindora 1.0");
   LONG Style = GetWindowLongA(Form, GWL_STYLE);
   EXPECT_TRUE(Style & WS_SYSMENU);
@@ -506,7 +496,7 @@ TEST_F(MainFormTest, TabMovesThroughTheFourFieldsAndWrapsRound) {
     HWND Focus = GetFocus();
     if (InComboEdit) {
       EXPECT_EQ(GetParent(Focus), Combo) << "the combo box's edit field";
-      EXPECT_EQ(ClassOf(Focus), "Edit");
+      EXPECT_EQ(WindowClass(Focus), "Edit");
     } else {
       EXPECT_EQ(Focus, Wnd(Name)) << Name;
     }

@@ -12,12 +12,12 @@
 #include "FormDataParser.h"
 #include "Forms.h"
 #include "StdCtrls.h"
+#include "TestWindows.h"
 
 using namespace Scindora;
+using namespace Scindora::Support;
 
 namespace {
-
-std::string Utf8(const char8_t* S) { return reinterpret_cast<const char*>(S); }
 
 const char8_t* const SourceGroupForm = u8R"FORM(
 TForm Form1 {

@@ -13,12 +13,12 @@
 #include "FormDataWriter.h"
 #include "Forms.h"
 #include "ImgList.h"
+#include "TestWindows.h"
 
 using namespace Scindora;
+using namespace Scindora::Support;
 
 namespace {
-
-std::string Utf8(const char8_t* S) { return reinterpret_cast<const char*>(S); }
 
 // The tool bar, status bar and progress bar of the main window, laid out as its form data
 // lays them out, on a form of their own.

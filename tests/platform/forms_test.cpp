@@ -12,8 +12,10 @@
 
 #include "Forms.h"
 #include "StdCtrls.h"
+#include "TestWindows.h"
 
 using namespace Scindora;
+using namespace Scindora::Support;
 
 namespace {
 
@@ -146,25 +148,12 @@ struct TBoxSeen {
   bool Closed = false;
 };
 
-std::string TextOf(HWND Wnd) {
-  char Buffer[512] = "";
-  DWORD_PTR Ignored;
-  SendMessageTimeoutA(Wnd, WM_GETTEXT, sizeof Buffer, reinterpret_cast<LPARAM>(Buffer), SMTO_NORMAL, 2000, &Ignored);
-  return Buffer;
-}
-
-std::string ClassOf(HWND Wnd) {
-  char Buffer[64] = "";
-  GetClassNameA(Wnd, Buffer, sizeof Buffer);
-  return Buffer;
-}
-
 struct TSearch {
   HWND Found = nullptr;
 };
 
 BOOL CALLBACK FindBox(HWND Wnd, LPARAM L) {
-  if (ClassOf(Wnd) == "#32770" && IsWindowVisible(Wnd) && TextOf(Wnd) == "Scindora 1.0") {
+  if (WindowClass(Wnd) == "#32770" && IsWindowVisible(Wnd) && WindowText(Wnd) == "Scindora 1.0") {
     reinterpret_cast<TSearch*>(L)->Found = Wnd;
     return FALSE;
   }
@@ -173,7 +162,7 @@ BOOL CALLBACK FindBox(HWND Wnd, LPARAM L) {
 
 BOOL CALLBACK ReadChild(HWND Wnd, LPARAM L) {
   auto* Seen = reinterpret_cast<TBoxSeen*>(L);
-  std::string Class = ClassOf(Wnd);
+  std::string Class = WindowClass(Wnd);
   LONG Style = GetWindowLongA(Wnd, GWL_STYLE);
   if (Class == "Static" && (Style & SS_TYPEMASK) == SS_ICON) {
     HICON Stop = LoadIconA(nullptr, IDI_HAND);
@@ -181,9 +170,9 @@ BOOL CALLBACK ReadChild(HWND Wnd, LPARAM L) {
     SendMessageTimeoutA(Wnd, STM_GETICON, 0, 0, SMTO_NORMAL, 2000, &Icon);
     Seen->StopIcon = Seen->StopIcon || (Icon && reinterpret_cast<HICON>(Icon) == Stop);
   } else if (Class == "Static" && IsWindowVisible(Wnd)) {
-    Seen->Text += TextOf(Wnd);
+    Seen->Text += WindowText(Wnd);
   } else if (Class == "Button" && IsWindowVisible(Wnd)) {
-    Seen->Buttons.push_back(TextOf(Wnd));
+    Seen->Buttons.push_back(WindowText(Wnd));
   }
   return TRUE;
 }

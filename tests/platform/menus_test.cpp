@@ -12,12 +12,12 @@
 #include "FormDataWriter.h"
 #include "Forms.h"
 #include "Menus.h"
+#include "TestWindows.h"
 
 using namespace Scindora;
+using namespace Scindora::Support;
 
 namespace {
-
-std::string Utf8(const char8_t* S) { return reinterpret_cast<const char*>(S); }
 
 // The main window's menu bar, as its form data describes it.
 const char8_t* const MenuData = u8R"(

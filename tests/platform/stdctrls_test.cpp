@@ -14,12 +14,12 @@
 #include "FormDataParser.h"
 #include "Forms.h"
 #include "StdCtrls.h"
+#include "TestWindows.h"
 
 using namespace Scindora;
+using namespace Scindora::Support;
 
 namespace {
-
-std::string Utf8(const char8_t* S) { return reinterpret_cast<const char*>(S); }
 
 // The main window's source group and size group, as its form data has them (the combo box's
 // Items last, after ItemIndex and Text).
@@ -107,18 +107,6 @@ TForm Form1 {
 }
 )FORM";
 
-std::string WindowText(HWND Wnd) {
-  char Buffer[512] = "";
-  GetWindowTextA(Wnd, Buffer, sizeof Buffer);
-  return Buffer;
-}
-
-std::string ClassOf(HWND Wnd) {
-  char Buffer[64] = "";
-  GetClassNameA(Wnd, Buffer, sizeof Buffer);
-  return Buffer;
-}
-
 LONG StyleOf(HWND Wnd) { return GetWindowLongA(Wnd, GWL_STYLE); }
 LONG ExStyleOf(HWND Wnd) { return GetWindowLongA(Wnd, GWL_EXSTYLE); }
 
@@ -187,7 +175,7 @@ protected:
 
 TEST_F(Groups, EditIsANativeEditWithFormDataState) {
   HWND Wnd = Edit3->Handle();
-  EXPECT_EQ(ClassOf(Wnd), "Edit");
+  EXPECT_EQ(WindowClass(Wnd), "Edit");
   EXPECT_EQ(WindowText(Wnd), "1457664");
   EXPECT_TRUE(StyleOf(Wnd) & ES_READONLY);
   EXPECT_TRUE(StyleOf(Wnd) & ES_AUTOHSCROLL);
@@ -419,7 +407,7 @@ TEST_F(Groups, DisabledLabelIsGreyed) {
 
 TEST_F(Groups, ComboBoxIsAnEditableDropDownWithTheFormDataItems) {
   HWND Wnd = Combo->Handle();
-  EXPECT_EQ(ClassOf(Wnd), "ComboBox");
+  EXPECT_EQ(WindowClass(Wnd), "ComboBox");
   EXPECT_EQ(StyleOf(Wnd) & 3, CBS_DROPDOWN);
   EXPECT_TRUE(StyleOf(Wnd) & WS_TABSTOP);
   ASSERT_EQ(SendMessageA(Wnd, CB_GETCOUNT, 0, 0), 3);
@@ -599,7 +587,7 @@ TEST_F(Groups, ComboBoxItemsAndStyleChangesKeepItsState) {
 
 TEST_F(Groups, GroupBoxIsAFramedContainerThatIsNoTabStop) {
   HWND Wnd = Group4->Handle();
-  EXPECT_EQ(ClassOf(Wnd), "Button");
+  EXPECT_EQ(WindowClass(Wnd), "Button");
   EXPECT_EQ(StyleOf(Wnd) & BS_TYPEMASK, BS_GROUPBOX);
   EXPECT_FALSE(StyleOf(Wnd) & WS_TABSTOP);
   EXPECT_FALSE(Group4->TabStop());
@@ -631,7 +619,7 @@ TEST_F(Groups, TabGoesIntoTheGroupsInTabOrder) {
 TEST_F(Groups, ButtonClicksThroughTheSystem) {
   auto* Button = FindComponentAs<TButton>(*Form, "Button1");
   HWND Wnd = Button->Handle();
-  EXPECT_EQ(ClassOf(Wnd), "Button");
+  EXPECT_EQ(WindowClass(Wnd), "Button");
   EXPECT_EQ(StyleOf(Wnd) & BS_TYPEMASK, BS_PUSHBUTTON);
   EXPECT_TRUE(StyleOf(Wnd) & WS_TABSTOP);
   EXPECT_EQ(WindowText(Wnd), "OK");

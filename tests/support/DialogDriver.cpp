@@ -46,23 +46,6 @@ BOOL CALLBACK MatchDescendant(HWND Wnd, LPARAM Data) {
 
 }  // namespace
 
-LRESULT SendTimeout(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  DWORD_PTR Result = 0;
-  if (!SendMessageTimeoutA(Wnd, Msg, WParam, LParam, SMTO_NORMAL, 2000, &Result)) return 0;
-  return static_cast<LRESULT>(Result);
-}
-
-std::string WindowText(HWND Wnd) {
-  char Buffer[1024] = "";
-  SendTimeout(Wnd, WM_GETTEXT, sizeof(Buffer), reinterpret_cast<LPARAM>(Buffer));
-  return Buffer;
-}
-
-std::string WindowClass(HWND Wnd) {
-  char Buffer[256] = "";
-  GetClassNameA(Wnd, Buffer, sizeof(Buffer));
-  return Buffer;
-}
 
 HWND FindDescendant(HWND Parent, const char* ClassName, const char* Text) {
   TDescendantSearch Search{ClassName, Text, nullptr};

@@ -9,6 +9,8 @@
 #include <string>
 #include <thread>
 
+#include "TestWindows.h"
+
 namespace Scindora::Support {
 
 class TDialogDriver {
@@ -39,10 +41,6 @@ private:
   std::thread FThread;
 };
 
-// Cross-thread helpers that give up after two seconds instead of blocking.
-LRESULT SendTimeout(HWND Wnd, UINT Msg, WPARAM WParam = 0, LPARAM LParam = 0);
-std::string WindowText(HWND Wnd);
-std::string WindowClass(HWND Wnd);
 // The first descendant of Parent of class ClassName whose text is Text (any text when null).
 HWND FindDescendant(HWND Parent, const char* ClassName, const char* Text = nullptr);
 // Presses a button as a click would.
