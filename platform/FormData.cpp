@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FormDataParser.h"
+#include "PlatformClasses.h"
 #include "TypInfo.h"
 
 namespace Scindora {
@@ -83,6 +84,7 @@ private:
 }  // namespace
 
 void LoadForm(TComponent& Root, const TFormObject& Tree, const TMethodTable& Methods) {
+  RegisterPlatformClasses();  // every class the platform offers can be named
   TLoader(Root, Methods).Run(Tree);
 }
 

@@ -6,7 +6,6 @@
 
 #include "FormData.h"
 #include "Menus.h"
-#include "PlatformClasses.h"
 
 namespace Scindora {
 
@@ -106,7 +105,6 @@ TForm::~TForm() {
 }
 
 void TForm::InitializeForm(const TMethodTable& Methods) {
-  RegisterPlatformClasses();
   std::string ResName = ClassName();
   std::transform(ResName.begin(), ResName.end(), ResName.begin(), [](unsigned char C) { return std::toupper(C); });
   LoadFormFromResource(*this, ResName.c_str(), Methods);
@@ -117,8 +115,7 @@ void TForm::Loaded() {
   TWinControl::Loaded();
   int ScreenPpi = Screen->PixelsPerInch();
   if (FScaled && FPixelsPerInch > 0 && ScreenPpi != FPixelsPerInch) {
-    ScaleBy(ScreenPpi, FPixelsPerInch);
-    Font().SetHeight(MulDiv(Font().Height(), ScreenPpi, FPixelsPerInch));
+    ScaleBy(ScreenPpi, FPixelsPerInch);  // the form's own font too: it has no parent to follow
     FPixelsPerInch = ScreenPpi;
   }
 }

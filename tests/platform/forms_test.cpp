@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "FormData.h"
+#include "FormDataParser.h"
 #include "Forms.h"
 #include "StdCtrls.h"
 #include "TestWindows.h"
@@ -222,3 +224,30 @@ TEST_F(ErrorDisplay, RealMessageBoxDisablesTheOtherWindowsUntilOkThenGivesTheFoc
 }
 
 }  // namespace
+
+// Form data laid out at another resolution than the screen's is scaled in proportion:
+// positions, sizes and fonts, once (a font followed from the parent is not scaled again).
+TEST(FormScaling, FormDataDesignedAtHalfTheScreenResolutionComesOutTwiceAsLarge) {
+  const int Ppi = Screen->PixelsPerInch();
+  ASSERT_EQ(Ppi % 2, 0);
+  const std::string Data = "TForm Form1 {\n"
+                           "    Width: 200\n    Height: 150\n"
+                           "    Font: { Height: -11 Name: \"MS Sans Serif\" }\n"
+                           "    PixelsPerInch: " + std::to_string(Ppi / 2) + "\n"
+                           "    TEdit Edit1 { Left: 8 Top: 10 Width: 100 Height: 21 }\n"
+                           "    TEdit Edit2 { Left: 8 Top: 40 Width: 100 Height: 21 Font: { Height: -8 } ParentFont: False }\n"
+                           "}\n";
+  TForm Form(nullptr);
+  LoadForm(Form, ParseFormData(Data), TMethodTable());
+  auto* Edit1 = FindComponentAs<TEdit>(Form, "Edit1");
+  auto* Edit2 = FindComponentAs<TEdit>(Form, "Edit2");
+  EXPECT_EQ(Form.Width(), 400);
+  EXPECT_EQ(Form.Height(), 300);
+  EXPECT_EQ(Form.Font().Height(), -22);
+  EXPECT_EQ(Form.PixelsPerInch(), Ppi);
+  EXPECT_EQ((std::vector<int>{Edit1->Left(), Edit1->Top(), Edit1->Width(), Edit1->Height()}),
+            (std::vector<int>{16, 20, 200, 42}));
+  EXPECT_EQ(Edit1->Font().Height(), -22);
+  EXPECT_TRUE(Edit1->ParentFont());
+  EXPECT_EQ(Edit2->Font().Height(), -16);
+}
