@@ -176,6 +176,7 @@ void TForm::SetIcon(const std::string& ResourceName) {
 void TForm::SetMenu(TMainMenu* Value) {
   FMenu = Value;
   if (HandleAllocated()) ::SetMenu(FHandle, FMenu ? FMenu->Handle() : nullptr);
+  AlignControls();  // the menu bar takes its height from the client area
 }
 
 TWinControl* TForm::ActiveControl() const {
