@@ -117,6 +117,6 @@ void TMainForm::ToolButton8Click(TObject*) {}
 void TMainForm::ToolButton9Click(TObject*) { Close(); }
 void TMainForm::ComboBox1Change(TObject*) {}
 void TMainForm::Edit3KeyPress(TObject*, char&) {}
-void TMainForm::Aproposde1Click(TObject*) {}
+void TMainForm::Aproposde1Click(TObject*) { AboutBox1->Execute(); }
 
 }  // namespace Scindora
