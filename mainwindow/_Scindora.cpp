@@ -1,6 +1,10 @@
 #include "_Scindora.h"
 
 #include "FormData.h"
+#include "HtmlHelp.h"
+#include "SizeRules.h"
+#include "SplitJob.h"
+#include "SysUtils.h"
 
 namespace Scindora {
 
@@ -108,15 +112,118 @@ void TMainForm::WMGetMinMaxInfo(TMessage& Message) {
 // Closing the window ends the program; the action stays as it came.
 void TMainForm::FormClose(TObject*, TCloseAction&) { Application->Terminate(); }
 
-void TMainForm::ToolButton1Click(TObject*) {}
-void TMainForm::ToolButton3Click(TObject*) {}
-void TMainForm::ToolButton4Click(TObject*) {}
-void TMainForm::ToolButton6Click(TObject*) {}
-void TMainForm::ToolButton8Click(TObject*) {}
+void SetInputsEnabled(bool Enabled) {
+  for (TControl* C : std::initializer_list<TControl*>{MainForm->Edit1, MainForm->Edit2, MainForm->Edit3,
+                                                     MainForm->Label3, MainForm->SpeedButton1,
+                                                     MainForm->SpeedButton2})
+    C->SetEnabled(Enabled);
+}
+
+namespace {
+// The application's own message loop, one turn at a time.
+class TApplicationPump : public TMessagePump {
+public:
+  void ProcessMessages() override { Application->ProcessMessages(); }
+  bool Terminated() override { return Application->Terminated(); }
+};
+}  // namespace
+
+void SplitSourceFile() {
+  TApplicationPump Pump;
+  RunSplitJob({MainForm->Edit1->Text(), MainForm->Edit2->Text(), MainForm->Edit3->Text()}, *MainForm->ProgressBar1,
+              Pump);
+}
+
+// Reset: the window as it opens. A split that runs goes on with what it read.
+void TMainForm::ToolButton1Click(TObject*) {
+  const TSizePreset& Floppy = SizePresets[0];
+  Edit1->SetText(std::string());
+  Edit2->SetText(std::string());
+  Edit3->SetText(Floppy.SizeText);
+  Edit3->SetReadOnly(Floppy.ReadOnly);
+  ComboBox1->SetItemIndex(0);
+  Label3->SetCaption(Floppy.LabelText);
+  ControlBar1->SetFocus();
+  ProgressBar1->SetPosition(0);
+  ToolButton6->SetEnabled(false);
+}
+
+// A selection only ever enables the split button; a cancelled one leaves it as it was.
+void TMainForm::EnableSplitWhenPathsGiven() {
+  if (!Edit1->Text().empty() && !Edit2->Text().empty()) ToolButton6->SetEnabled(true);
+}
+
+void TMainForm::ToolButton3Click(TObject*) {
+  Edit1->SetText(ChooseFile->Execute() ? ChooseFile->FileName() : std::string());
+  EnableSplitWhenPathsGiven();
+}
+
+void TMainForm::ToolButton4Click(TObject*) {
+  // A chosen folder removed since is made again, so that the browser can pre-select it.
+  if (!Edit2->Text().empty()) ForceDirectories(Edit2->Text());
+  std::string Folder = Edit2->Text();
+  const bool Chosen =
+      SelectDirectory("Sélectionner un dossier, vide si possible, dans lequel seront placés les fragments.", "", Folder);
+  Edit2->SetText(Chosen ? Folder : std::string());
+  EnableSplitWhenPathsGiven();
+}
+
+// One split at a time: the job pumps messages between fragments, so the split button (left
+// enabled, its state belongs to the selections and reset) could start a second split on the
+// same folder; such a click is ignored. The presets list is greyed with the size field, as
+// a preset would move the focus to a disabled control and change a size the job already read.
+void TMainForm::ToolButton6Click(TObject*) {
+  if (FSplitting) return;
+  if (!FragmentSizeAccepted(Edit3->Text())) {
+    MessageDlg(SizeRefusedMessage, mtError, MsgDlgButtons({mbOK}), 0);
+    Edit3->SelectAll();
+    Edit3->SetFocus();
+    return;
+  }
+  FSplitting = true;
+  SetInputsEnabled(false);
+  Screen->SetCursor(crHourGlass);
+  ComboBox1->SetEnabled(false);
+  auto EndBusy = [this] {
+    SetInputsEnabled(true);
+    Screen->SetCursor(crDefault);
+    ProgressBar1->SetPosition(ProgressBar1->Max());
+    ComboBox1->SetEnabled(true);
+    FSplitting = false;
+  };
+  try {
+    SplitSourceFile();
+  } catch (...) {
+    EndBusy();
+    throw;
+  }
+  EndBusy();
+}
+
+// The viewer reports a missing file itself; without the help control there is nothing to open.
+void TMainForm::ToolButton8Click(TObject*) {
+  if (!HtmlHelpAvailable()) return;
+  HtmlHelp(GetDesktopWindow(), (ExtractFilePath(Application->ExeName()) + "Scindora.chm").c_str(), HH_DISPLAY_TOPIC, 0);
+}
+
 // Quit: closing the window ends the program, with no confirmation.
 void TMainForm::ToolButton9Click(TObject*) { Close(); }
-void TMainForm::ComboBox1Change(TObject*) {}
-void TMainForm::Edit3KeyPress(TObject*, char&) {}
+
+// Runs for a pick from the list and for each key typed into it; a text that is no entry
+// changes nothing.
+void TMainForm::ComboBox1Change(TObject*) {
+  for (const TSizePreset& Row : SizePresets) {
+    if (ComboBox1->Text() != Row.ListText) continue;
+    Edit3->SetText(Row.SizeText);
+    Edit3->SetReadOnly(Row.ReadOnly);
+    if (Row.Focus == sfSize) Edit3->SetFocus();
+    else Edit1->SetFocus();
+    Label3->SetCaption(Row.LabelText);
+    return;
+  }
+}
+
+void TMainForm::Edit3KeyPress(TObject*, char& Key) { FilterSizeKey(Key); }
 void TMainForm::Aproposde1Click(TObject*) { AboutBox1->Execute(); }
 
 }  // namespace Scindora

@@ -79,6 +79,11 @@ private:
   // Keeps the window at its current outer size: dragging a border or the grip changes nothing.
   void WMGetMinMaxInfo(TMessage& Message);
   void BindComponents();
+  // Both path fields given: a split may be started.
+  void EnableSplitWhenPathsGiven();
+
+  // A split is running: the split button's clicks are ignored until it ends.
+  bool FSplitting = false;
 
   // The outer size the window last had while neither minimized nor maximized (0: not yet
   // known). While it is being restored the window rectangle is still the minimized one.
@@ -87,6 +92,12 @@ private:
 
 // The one main window of the program; set before its form data loads.
 extern TMainForm* MainForm;
+
+// The busy state: enables or disables the window's six input controls.
+void SetInputsEnabled(bool Enabled);
+// Splits what the main window's fields name, showing progress on its bar and giving the
+// application's message queue a turn before each fragment.
+void SplitSourceFile();
 
 void RegisterMainWindowClasses();
 
