@@ -8,71 +8,19 @@
 #include <string>
 
 #include "DialogDriver.h"
+#include "TestProgram.h"
 #include "TestWindows.h"
 
 namespace {
 
 using namespace Scindora::Support;
 
-// The program, started with no arguments from its own folder; ended by force at the end.
-class TProgram {
-public:
-  TProgram() {
-    std::string Path = ProgramPath();
-    if (Path.empty()) return;
-    std::string Folder = Path.substr(0, Path.rfind('\\'));
-    std::string CommandLine = "\"" + Path + "\"";
-    STARTUPINFOA Startup{};
-    Startup.cb = sizeof Startup;
-    FStarted = CreateProcessA(Path.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Folder.c_str(),
-                              &Startup, &FInfo);
-  }
-  ~TProgram() {
-    if (!FStarted) return;
-    TerminateProcess(FInfo.hProcess, 1);
-    WaitForSingleObject(FInfo.hProcess, 5000);
-    CloseHandle(FInfo.hThread);
-    CloseHandle(FInfo.hProcess);
-  }
-  TProgram(const TProgram&) = delete;
-  TProgram& operator=(const TProgram&) = delete;
-
-  bool Started() const { return FStarted; }
-  // A visible top-level window of the program of that class, waited for up to TimeoutMs.
-  HWND WaitForWindow(const char* ClassName, DWORD TimeoutMs) const {
-    TSearch Search{FInfo.dwProcessId, ClassName, nullptr};
-    for (DWORD Waited = 0;; Waited += 50) {
-      EnumWindows(&Match, reinterpret_cast<LPARAM>(&Search));
-      if (Search.Found || Waited >= TimeoutMs) return Search.Found;
-      Sleep(50);
-    }
-  }
-
-private:
-  struct TSearch {
-    DWORD Pid;
-    const char* ClassName;
-    HWND Found;
-  };
-  static BOOL CALLBACK Match(HWND Wnd, LPARAM L) {
-    auto* S = reinterpret_cast<TSearch*>(L);
-    DWORD Pid = 0;
-    GetWindowThreadProcessId(Wnd, &Pid);
-    if (Pid != S->Pid || !IsWindowVisible(Wnd) || WindowClass(Wnd) != S->ClassName) return TRUE;
-    S->Found = Wnd;
-    return FALSE;
-  }
-
-  bool FStarted = false;
-  PROCESS_INFORMATION FInfo{};
-};
-
 class SizePresets : public testing::Test {
 protected:
   void SetUp() override {
     ASSERT_FALSE(ProgramPath().empty()) << "SCINDORA_BUILD_DIR is not set";
     ASSERT_TRUE(App.Started());
-    Main = App.WaitForWindow("TMainForm", 20000);
+    Main = App.MainWindow();
     ASSERT_NE(Main, nullptr) << "no main window came up";
     Combo = FindDescendant(Main, "ComboBox");
     ASSERT_NE(Combo, nullptr);
@@ -105,7 +53,7 @@ TEST_F(SizePresets, StartsAtTheFloppyPresetWithTheSplitButtonDoingNothing) {
   PostMessageA(Bar, WM_MOUSEMOVE, 0, At);
   PostMessageA(Bar, WM_LBUTTONDOWN, MK_LBUTTON, At);
   PostMessageA(Bar, WM_LBUTTONUP, 0, At);
-  EXPECT_EQ(App.WaitForWindow("#32770", 1500), nullptr) << "the split button ran a split";
+  EXPECT_EQ(WaitForWindow(App.Pid(), "#32770", nullptr, 1500), nullptr) << "the split button ran a split";
 }
 
 TEST_F(SizePresets, AutreLeavesAnEmptyFieldThatTakesOnlyDigitsAndAMediaPresetLocksItAgain) {

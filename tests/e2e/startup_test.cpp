@@ -9,81 +9,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "TestProgram.h"
 #include "TestWindows.h"
 
 namespace {
 
 using namespace Scindora::Support;
-
-struct TWindowSearch {
-  DWORD Pid;
-  const char* ClassName;
-  const char* Title;  // nullptr: any
-  HWND Found = nullptr;
-};
-
-BOOL CALLBACK MatchWindow(HWND Wnd, LPARAM L) {
-  auto* S = reinterpret_cast<TWindowSearch*>(L);
-  DWORD Pid = 0;
-  GetWindowThreadProcessId(Wnd, &Pid);
-  if (Pid == S->Pid && IsWindowVisible(Wnd) && WindowClass(Wnd) == S->ClassName && (!S->Title || WindowText(Wnd) == S->Title)) {
-    S->Found = Wnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// A visible top-level window of the process, waited for up to TimeoutMs.
-HWND WaitForWindow(DWORD Pid, const char* ClassName, const char* Title, DWORD TimeoutMs = 20000) {
-  for (DWORD Waited = 0;; Waited += 50) {
-    TWindowSearch Search{Pid, ClassName, Title};
-    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&Search));
-    if (Search.Found || Waited >= TimeoutMs) return Search.Found;
-    Sleep(50);
-  }
-}
-
-// The program, started with no arguments; ended by force if a test leaves it running.
-class TProgram {
-public:
-  TProgram() {
-    std::string Path = ProgramPath();
-    if (Path.empty()) return;
-    std::string Folder = Path.substr(0, Path.rfind('\\'));
-    std::string CommandLine = "\"" + Path + "\"";
-    STARTUPINFOA Startup{};
-    Startup.cb = sizeof Startup;
-    FStarted = CreateProcessA(Path.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Folder.c_str(),
-                              &Startup, &FInfo);
-  }
-  ~TProgram() {
-    if (!FStarted) return;
-    if (WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(FInfo.hProcess, 1);
-      WaitForSingleObject(FInfo.hProcess, 5000);
-    }
-    CloseHandle(FInfo.hThread);
-    CloseHandle(FInfo.hProcess);
-  }
-  TProgram(const TProgram&) = delete;
-  TProgram& operator=(const TProgram&) = delete;
-
-  bool Started() const { return FStarted; }
-  DWORD Pid() const { return FInfo.dwProcessId; }
-  // The exit code once it has ended within TimeoutMs, else STILL_ACTIVE.
-  DWORD WaitForExit(DWORD TimeoutMs) const {
-    if (WaitForSingleObject(FInfo.hProcess, TimeoutMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
-    DWORD Code = STILL_ACTIVE;
-    GetExitCodeProcess(FInfo.hProcess, &Code);
-    return Code;
-  }
-  // Its main window: our form's class, not a message box that shares the title.
-  HWND MainWindow() const { return WaitForWindow(Pid(), "TMainForm", "Scindora 1.0"); }
-
-private:
-  bool FStarted = false;
-  PROCESS_INFORMATION FInfo{};
-};
 
 class Program : public testing::Test {
 protected:
