@@ -278,6 +278,9 @@ bool SelectDirectory(const std::string& Caption, const std::string& Root, std::s
   // A choice with no file-system path (the flag should prevent it) counts as none.
   if (!SHGetPathFromIDListA(Chosen.get(), Path)) return false;
   Directory = Path;
+  // A folder comes without a closing backslash, a drive's root with one ("C:\"), as Windows
+  // gives them; Wine's shell adds one to every folder.
+  if (Directory.size() > 3 && Directory.back() == '\\') Directory.pop_back();
   return true;
 }
 
