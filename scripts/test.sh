@@ -6,4 +6,5 @@ bash "$here/scripts/setup.sh"
 source "$here/scripts/build.sh"
 source "$here/scripts/wine-env.sh"
 cd "$BUILD_DIR"
-ctest --output-on-failure --timeout 600 -j 2
+# One test at a time: window tests share the display, and focus is one per display.
+ctest --output-on-failure --timeout 600
