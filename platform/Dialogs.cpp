@@ -13,46 +13,6 @@ namespace Scindora {
 
 namespace {
 
-// The window a modal dialog belongs to: this thread's active window, else the main form.
-HWND DialogOwner() {
-  HWND Active = GetActiveWindow();
-  if (Active && GetWindowThreadProcessId(Active, nullptr) == GetCurrentThreadId()) return Active;
-  TForm* Main = Application ? Application->MainForm() : nullptr;
-  return Main && Main->HandleAllocated() ? Main->Handle() : nullptr;
-}
-
-// While a system dialog is up: the dialog disables its owner itself, this disables the
-// thread's other windows, and afterwards gives activation and focus back.
-class TModalScope {
-public:
-  explicit TModalScope(HWND Owner) : FOwner(Owner), FActive(GetActiveWindow()), FFocus(GetFocus()) {
-    EnumThreadWindows(GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(this));
-  }
-  ~TModalScope() {
-    for (HWND Wnd : FDisabled)
-      if (IsWindow(Wnd)) EnableWindow(Wnd, TRUE);
-    if (FActive && IsWindow(FActive)) SetActiveWindow(FActive);
-    if (FFocus && IsWindow(FFocus)) SetFocus(FFocus);
-  }
-  TModalScope(const TModalScope&) = delete;
-  TModalScope& operator=(const TModalScope&) = delete;
-
-private:
-  static BOOL CALLBACK DisableOne(HWND Wnd, LPARAM Data) {
-    auto* Self = reinterpret_cast<TModalScope*>(Data);
-    if (Wnd != Self->FOwner && IsWindowVisible(Wnd) && IsWindowEnabled(Wnd)) {
-      EnableWindow(Wnd, FALSE);
-      Self->FDisabled.push_back(Wnd);
-    }
-    return TRUE;
-  }
-
-  HWND FOwner;
-  HWND FActive;
-  HWND FFocus;
-  std::vector<HWND> FDisabled;
-};
-
 // "Texte|*.ext|..." to the system's list of NUL-separated strings ending in two NULs.
 std::string FilterList(const std::string& Filter) {
   std::string Result = Filter;
@@ -107,7 +67,7 @@ bool TOpenDialog::Execute() {
 
   OPENFILENAMEA Ofn{};
   Ofn.lStructSize = sizeof(Ofn);
-  Ofn.hwndOwner = DialogOwner();
+  Ofn.hwndOwner = ModalOwner();
   Ofn.lpstrFilter = FFilter.empty() ? nullptr : Filters.c_str();
   Ofn.nFilterIndex = 1;
   Ofn.lpstrFile = File.data();
@@ -182,7 +142,7 @@ int MessageDlg(const std::string& Msg, TMsgDlgType Type, TMsgDlgButtons Buttons,
     if (std::optional<int> Answer = Hook(Msg, Type, Buttons)) return *Answer;
 
   const std::string Caption = DialogCaption(Type);
-  HWND Owner = DialogOwner();
+  HWND Owner = ModalOwner();
   TModalScope Modal(Owner);
   // The MessageBox answers IDOK, IDCANCEL... are the mr values.
   return MessageBoxA(Owner, Msg.c_str(), Caption.c_str(), Flags);
@@ -260,7 +220,7 @@ bool SelectDirectory(const std::string& Caption, const std::string& Root, std::s
   char DisplayName[MAX_PATH] = "";
 
   BROWSEINFOA Info{};
-  Info.hwndOwner = DialogOwner();
+  Info.hwndOwner = ModalOwner();
   Info.pidlRoot = RootPidl.get();
   Info.pszDisplayName = DisplayName;
   Info.lpszTitle = Caption.c_str();

@@ -27,33 +27,40 @@ void CollectTabOrder(TWinControl& Container, std::vector<TWinControl*>& Out) {
   }
 }
 
-// The windows of this thread that a modal window disables while it is up.
-struct TDisableContext {
-  HWND Except;
-  std::vector<HWND>* Out;
-};
+}  // namespace
 
-BOOL CALLBACK DisableOne(HWND Wnd, LPARAM L) {
-  auto* C = reinterpret_cast<TDisableContext*>(L);
-  if (Wnd != C->Except && IsWindowVisible(Wnd) && IsWindowEnabled(Wnd)) {
-    C->Out->push_back(Wnd);
+// --- Modal windows -------------------------------------------------------------------------
+
+HWND ModalOwner() {
+  HWND Active = GetActiveWindow();
+  if (Active && GetWindowThreadProcessId(Active, nullptr) == GetCurrentThreadId()) return Active;
+  TForm* Main = Application ? Application->MainForm() : nullptr;
+  return Main && Main->HandleAllocated() ? Main->Handle() : nullptr;
+}
+
+TModalScope::TModalScope(HWND Owner) : FOwner(Owner), FActive(GetActiveWindow()), FFocus(GetFocus()) {
+  EnumThreadWindows(GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(this));
+}
+
+TModalScope::~TModalScope() { Release(); }
+
+void TModalScope::Release() {
+  if (FReleased) return;
+  FReleased = true;
+  for (HWND Wnd : FDisabled)
+    if (IsWindow(Wnd)) EnableWindow(Wnd, TRUE);
+  if (FActive && IsWindow(FActive)) SetActiveWindow(FActive);
+  if (FFocus && IsWindow(FFocus)) ::SetFocus(FFocus);
+}
+
+BOOL CALLBACK TModalScope::DisableOne(HWND Wnd, LPARAM Data) {
+  auto* Self = reinterpret_cast<TModalScope*>(Data);
+  if (Wnd != Self->FOwner && IsWindowVisible(Wnd) && IsWindowEnabled(Wnd)) {
     EnableWindow(Wnd, FALSE);
+    Self->FDisabled.push_back(Wnd);
   }
   return TRUE;
 }
-
-std::vector<HWND> DisableThreadWindows(HWND Except) {
-  std::vector<HWND> Disabled;
-  TDisableContext Ctx{Except, &Disabled};
-  EnumThreadWindows(GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(&Ctx));
-  return Disabled;
-}
-
-void EnableWindows(const std::vector<HWND>& Windows) {
-  for (HWND Wnd : Windows)
-    if (IsWindow(Wnd)) EnableWindow(Wnd, TRUE);
-}
-}  // namespace
 
 // --- TForm ---------------------------------------------------------------------------------
 
@@ -315,9 +322,8 @@ void TForm::Close() {
 
 TModalResult TForm::ShowModal() {
   if (Visible() || FModal) throw EInvalidOperation("Impossible de rendre modale une fiche visible");
-  HWND Previous = GetActiveWindow();
   HandleNeeded();
-  std::vector<HWND> Disabled = DisableThreadWindows(FHandle);
+  TModalScope Others(FHandle);
   FModal = true;
   FModalResult = mrNone;
   try {
@@ -334,16 +340,15 @@ TModalResult TForm::ShowModal() {
       }
     }
   } catch (...) {
-    EnableWindows(Disabled);
+    Others.Release();
     FModal = false;
     Hide();
     throw;
   }
   // Enable the others before hiding, or the system activates some other program's window.
-  EnableWindows(Disabled);
+  Others.Release();
   FModal = false;
   Hide();
-  if (Previous && IsWindow(Previous)) SetActiveWindow(Previous);
   return FModalResult;
 }
 
@@ -468,15 +473,9 @@ void TApplication::ShowException(const Exception& E) {
     OnShowMessage(Text, FTitle, Flags);
     return;
   }
-  HWND Focus = GetFocus();
-  HWND Owner = FMainForm && FMainForm->HandleAllocated() ? FMainForm->Handle() : nullptr;
-  HWND Active = GetActiveWindow();
-  if (Active && GetWindowThreadProcessId(Active, nullptr) == GetCurrentThreadId()) Owner = Active;
-  std::vector<HWND> Disabled = DisableThreadWindows(nullptr);
+  HWND Owner = ModalOwner();
+  TModalScope Others(Owner);  // the box disables its owner itself
   MessageBoxA(Owner, Text.c_str(), FTitle.c_str(), Flags);
-  EnableWindows(Disabled);
-  if (Active && IsWindow(Active)) SetActiveWindow(Active);
-  if (Focus && IsWindow(Focus)) ::SetFocus(Focus);
 }
 
 // --- TScreen -------------------------------------------------------------------------------

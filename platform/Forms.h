@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "Controls.h"
 
@@ -170,6 +171,30 @@ public:
 
 private:
   TCursor FCursor = crDefault;
+};
+
+// What a modal window or system dialog owns: this thread's active window, else the main form.
+HWND ModalOwner();
+
+// While a modal window is up, the thread's other windows (all but Owner, which a system
+// dialog disables itself) are disabled; Release, or the end of the scope, enables them
+// again and gives activation and focus back.
+class TModalScope {
+public:
+  explicit TModalScope(HWND Owner);
+  ~TModalScope();
+  TModalScope(const TModalScope&) = delete;
+  TModalScope& operator=(const TModalScope&) = delete;
+  void Release();
+
+private:
+  static BOOL CALLBACK DisableOne(HWND Wnd, LPARAM Data);
+
+  HWND FOwner;
+  HWND FActive;
+  HWND FFocus;
+  std::vector<HWND> FDisabled;
+  bool FReleased = false;
 };
 
 extern TApplication* Application;
