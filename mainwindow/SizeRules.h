@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace Scindora {
@@ -30,9 +31,13 @@ inline constexpr std::array<TSizePreset, 3> SizePresets{{
 // Backspace and digits pass; anything else becomes code 15, which the field ignores.
 void FilterSizeKey(char& Key);
 
-// The size check: true when the text converts, as the split job converts it, to at least 1.
-bool FragmentSizeAccepted(const std::string& Text);
-
 inline constexpr const char* SizeRefusedMessage = "Vous devez saisir une valeur numérique entière non formatée.";
+
+// The one reading of the size field that the size check and the split job share: the
+// number of bytes, or EConvertError for a text that is no number or a value below 1.
+int32_t FragmentSizeOf(const std::string& Text);
+
+// The size check: true when FragmentSizeOf accepts the text.
+bool FragmentSizeAccepted(const std::string& Text);
 
 }  // namespace Scindora

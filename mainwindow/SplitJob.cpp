@@ -3,18 +3,11 @@
 #include <memory>
 
 #include "RestoreScript.h"
+#include "SizeRules.h"
 #include "Streams.h"
 #include "SysUtils.h"
 
 namespace Scindora {
-
-// The same conversion as the size check. A size below 1 never passes that check; refused
-// here too, since it would divide by zero or never end.
-static int32_t FragmentSizeOf(const std::string& Text) {
-  const int32_t Size = StrToInt(Text);
-  if (Size < 1) throw EConvertError("Vous devez saisir une valeur numérique entière non formatée.");
-  return Size;
-}
 
 static std::unique_ptr<TFileStream> OpenSource(const std::string& Path) {
   try {
@@ -35,6 +28,8 @@ static std::unique_ptr<TFileStream> CreateFragment(const std::string& Path, cons
 void RunSplitJob(const TSplitRequest& Request, TProgressRange& Progress, TMessagePump& Pump) {
   const std::string SourcePath = Request.SourcePath;
   const std::string DestFolder = Request.DestFolder;
+  // A size below 1 never passes the size check; refused here too, since it would divide by
+  // zero or never end.
   const int32_t FragmentSize = FragmentSizeOf(Request.FragmentSizeText);
 
   std::unique_ptr<TFileStream> Source = OpenSource(SourcePath);
